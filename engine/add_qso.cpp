@@ -1,0 +1,6 @@
+#include "plugin/engine_calls.h"
+
+// Not built yet.
+int AddQso(CTestApp&, const QsoArgs&) {
+    return 0;
+}

@@ -1,0 +1,158 @@
+#include "engine/ole_date_time.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double kMinDays = -657434.0;  // 1 January 100
+constexpr double kMaxDays = 2958465.0;  // 31 December 9999
+constexpr long kSecondsPerDay = 86400;
+
+bool is_leap(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int days_in_month(int year, int month) {
+    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && is_leap(year) ? 29 : kDays[month - 1];
+}
+
+// Days from 1 January of year 1 (proleptic Gregorian) to the given date.
+long days_from_civil(int year, int month, int day) {
+    long y = year - 1;
+    long days = y * 365 + y / 4 - y / 100 + y / 400;
+    for (int m = 1; m < month; ++m)
+        days += days_in_month(year, m);
+    return days + day - 1;
+}
+
+constexpr long kEpochOffset = 693593;  // days from 1 January 1 to 30 December 1899
+
+void civil_from_days(long serial, CalendarFields& f) {
+    // serial: days since 1 January of year 1.
+    long n400 = serial / 146097, rest = serial % 146097;
+    long n100 = rest / 36524;
+    if (n100 == 4)
+        n100 = 3;
+    rest -= n100 * 36524;
+    long n4 = rest / 1461;
+    rest %= 1461;
+    long n1 = rest / 365;
+    if (n1 == 4)
+        n1 = 3;
+    rest -= n1 * 365;
+    f.year = static_cast<int>(n400 * 400 + n100 * 100 + n4 * 4 + n1 + 1);
+    f.day_of_year = static_cast<int>(rest) + 1;
+    int month = 1;
+    while (rest >= days_in_month(f.year, month))
+        rest -= days_in_month(f.year, month++);
+    f.month = month;
+    f.day = static_cast<int>(rest) + 1;
+    f.day_of_week = static_cast<int>((serial + 1) % 7);  // 1 January of year 1 was a Monday
+}
+
+void append_number(std::string& out, int value, int width) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%0*d", width, value);
+    out += buffer;
+}
+
+}  // namespace
+
+bool OleDateTime::is_valid() const {
+    return status_ == Status::valid && std::isfinite(days_) && days_ >= kMinDays &&
+           days_ < kMaxDays + 1.0;
+}
+
+OleDateTime OleDateTime::from_fields(int year, int month, int day, int hour, int minute,
+                                     int second) {
+    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        day > days_in_month(year, month) || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
+        second < 0 || second > 59) {
+        return {0.0, Status::invalid};
+    }
+    double date = static_cast<double>(days_from_civil(year, month, day) - kEpochOffset);
+    double time = (hour * 3600 + minute * 60 + second) / static_cast<double>(kSecondsPerDay);
+    // Before the epoch the fraction still counts forward from midnight.
+    return from_days(date >= 0 ? date + time : date - time);
+}
+
+bool OleDateTime::fields(CalendarFields& out) const {
+    if (!is_valid())
+        return false;
+    // A negative value counts its whole days backwards and its time of day forwards.
+    double whole = std::trunc(days_);
+    long seconds = std::lround(std::fabs(days_ - whole) * kSecondsPerDay);
+    long date = static_cast<long>(whole);
+    if (seconds >= kSecondsPerDay) {
+        seconds -= kSecondsPerDay;
+        date += days_ < 0 ? -1 : 1;
+        if (days_ < 0 && date < 0) {
+            // -1.99999 is 29 December 1899 23:59:59.9, which rounds to 30 December 00:00.
+            date += 2;
+        }
+    }
+    long serial = date + kEpochOffset;
+    civil_from_days(serial, out);
+    if (out.year < 100 || out.year > 9999)
+        return false;
+    out.hour = static_cast<int>(seconds / 3600);
+    out.minute = static_cast<int>(seconds / 60 % 60);
+    out.second = static_cast<int>(seconds % 60);
+    return true;
+}
+
+std::string OleDateTime::Format(std::string_view format) const {
+    if (status_ == Status::null)
+        return {};
+    CalendarFields f;
+    if (!fields(f))
+        return "Invalid DateTime";
+    std::string out;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%' || i + 1 == format.size()) {
+            out += format[i];
+            continue;
+        }
+        switch (format[++i]) {
+            case 'Y':
+                append_number(out, f.year, 4);
+                break;
+            case 'y':
+                append_number(out, f.year % 100, 2);
+                break;
+            case 'm':
+                append_number(out, f.month, 2);
+                break;
+            case 'd':
+                append_number(out, f.day, 2);
+                break;
+            case 'H':
+                append_number(out, f.hour, 2);
+                break;
+            case 'M':
+                append_number(out, f.minute, 2);
+                break;
+            case 'S':
+                append_number(out, f.second, 2);
+                break;
+            case 'j':
+                append_number(out, f.day_of_year, 3);
+                break;
+            case '%':
+                out += '%';
+                break;
+            default:
+                out += '%';
+                out += format[i];
+        }
+    }
+    return out;
+}
+
+bool OleDateTime::same_time(const OleDateTime& other) const {
+    if (status_ == Status::null || other.status_ == Status::null)
+        return status_ == other.status_;
+    return status_ == Status::valid && other.status_ == Status::valid && days_ == other.days_;
+}

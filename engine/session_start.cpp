@@ -1,0 +1,6 @@
+#include "plugin/engine_calls.h"
+
+// Not built yet.
+int ResetStats(CTestApp&, const SessionStartArgs&) {
+    return 1;
+}

@@ -1,0 +1,42 @@
+#!/bin/sh
+# Installs what the build and the tests need on Debian 12, and skips what is present.
+#   install-deps.sh          everything: native build, cross build, Wine, Xvfb, checkers
+#   install-deps.sh native   only what the native build and the offline scorer need
+set -eu
+scope=${1:-all}
+cd "$(dirname "$0")/.."
+
+native_packages="cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev hamradio-files"
+cross_packages="g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth x11-apps imagemagick default-jre-headless nodejs npm"
+
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+
+missing=""
+packages=$native_packages
+[ "$scope" = native ] || packages="$packages $cross_packages"
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    case "$missing" in
+    *:i386*)
+        if ! dpkg --print-foreign-architectures | grep -qx i386; then
+            $sudo dpkg --add-architecture i386
+        fi
+        ;;
+    esac
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+else
+    echo "All Debian packages present."
+fi
+
+if [ "$scope" != native ] && [ -f package.json ]; then
+    if [ ! -d node_modules ] || [ package-lock.json -nt node_modules ]; then
+        npm ci --no-audit --no-fund --loglevel=error
+    fi
+fi
