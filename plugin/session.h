@@ -29,6 +29,7 @@ struct SessionState {
     std::string bad_qso_file;
 
     bool export_run = false;
+    bool export_confirmed = false;  // the operator confirmed the Cabrillo header with OK
     bool html = false;
     bool russian_texts = false;
     bool digital_mode = false;
