@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/win32/cabrillo_dialog.h"
+
 void Win32UserInterface::message_box(std::string_view text, std::optional<std::string_view> caption,
                                      MessageIcon icon) {
     std::string body(text);
@@ -14,7 +16,8 @@ void Win32UserInterface::message_box(std::string_view text, std::optional<std::s
     MessageBoxA(GetActiveWindow(), body.c_str(), caption ? title.c_str() : nullptr, style);
 }
 
-// Not built yet.
-bool Win32UserInterface::edit_cabrillo_header(CabrilloDialogFields&) {
-    return false;
+bool Win32UserInterface::edit_cabrillo_header(CabrilloDialogFields& fields) {
+    // Runs modally on the calling (host's) thread; a dialog that cannot be shown counts as
+    // not confirmed.
+    return Cabrillo(fields).DoModal(GetActiveWindow());
 }
