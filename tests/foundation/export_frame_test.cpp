@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "tests/support/plugin_host.h"
+#include "tests/support/window_search.h"
 
 namespace {
 
@@ -56,38 +57,6 @@ std::map<std::string, int> export_directory(HMODULE module, std::string& module_
         result[reinterpret_cast<const char*>(base + names[i])] =
             static_cast<int>(ordinals[i] + dir->Base);
     return result;
-}
-
-struct WindowSearch {
-    const char* class_name;
-    HWND found;
-};
-
-BOOL CALLBACK match_window(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (pid == GetCurrentProcessId() && std::string(name) == search->class_name &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Finds a visible top-level window of this process with the given class, waiting up to two
-// seconds.
-HWND wait_for_window(const char* class_name) {
-    for (int i = 0; i < 200; ++i) {
-        WindowSearch search{class_name, nullptr};
-        EnumWindows(match_window, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
-        Sleep(10);
-    }
-    return nullptr;
 }
 
 }  // namespace
