@@ -223,6 +223,29 @@ TEST_F(EngineDll, NullTextsAreEmptyAndANullTimeIsWrittenEmpty) {
     EXPECT_EQ(folder.read(kReportFile), kTitle);
 }
 
+// The operator may keep the report open in a viewer that shares it.
+TEST_F(EngineDll, AReaderThatSharesTheReportDoesNotStopItsLines) {
+    host.reset(HostSession{});
+    std::string path = (folder.path() / kReportFile).string();
+    HANDLE viewer = CreateFileA(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(viewer, INVALID_HANDLE_VALUE);
+    HostQso q;
+    EXPECT_EQ(host.add(q), 1);
+    EXPECT_EQ(host.add(q), 1);
+    q.time = at_minute(50);
+    q.band = "160m";
+    EXPECT_EQ(host.add(q), 0);
+    HostQso removal;
+    EXPECT_EQ(host.remove(removal), 1);
+    CloseHandle(viewer);
+    EXPECT_EQ(folder.read(kReportFile),
+              kTitle +
+                  "QSO:  14025  CW  2008-02-02 1350  XX9OWN  599  001  XX1ABC  599  001"
+                  "   WRONG BAND !!!\r\n");
+}
+
 // A report file the plug-in cannot open changes nothing but the file: every QSO gets its usual
 // answer and the session goes on.
 TEST_F(EngineDll, AReportFileThatCannotBeOpenedStopsNothing) {

@@ -113,6 +113,18 @@ TEST_F(RemoveQsoTest, DropsOnlyTheLinesOfTheRemovedQso) {
     EXPECT_EQ(t.report(), expected);
 }
 
+// The line wrote the call's control characters as blanks; the removal finds it all the same.
+TEST_F(RemoveQsoTest, FindsTheLineOfACallWithControlCharacters) {
+    QsoArgs wrong = qso("XX6\nPQR", "160m", "CW", at(2008, 2, 2, 13, 42));
+    t.add(wrong);
+    QsoArgs other = qso("PQR", "160m", "CW", at(2008, 2, 2, 13, 42));
+    t.add(other);
+    std::string report = t.report();
+    std::string kept = report.substr(report.rfind("QSO:"));
+    t.remove(wrong);
+    EXPECT_EQ(t.report(), kTitle + kept);
+}
+
 TEST_F(RemoveQsoTest, KeepsAFirstLineThatIsNoTitle) {
     std::filesystem::remove(t.folder.path() / kReportFile);
     QsoArgs wrong = qso("XX2DEF", "160m", "CW", at(2008, 2, 2, 13, 42));
