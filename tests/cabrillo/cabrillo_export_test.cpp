@@ -9,6 +9,7 @@
 
 #include "platform/posix/ini_settings_store.h"
 #include "platform/posix/posix_text_files.h"
+#include "tests/cabrillo/contest_times.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -29,13 +30,6 @@ class ScriptedOperator : public UserInterface {
     int opened = 0;
     CabrilloDialogFields shown;
 };
-
-const OleDateTime kStart = OleDateTime::from_fields(2018, 3, 10, 0, 0, 0);
-const OleDateTime kEnd = OleDateTime::from_fields(2018, 3, 11, 0, 0, 0);
-
-OleDateTime at(int hour, int minute) {
-    return OleDateTime::from_fields(2018, 3, 10, hour, minute, 0);
-}
 
 class CabrilloExportTest : public ::testing::Test {
   protected:
@@ -71,7 +65,7 @@ TEST_F(CabrilloExportTest, DialogOpensWithTheStoredHeaderDecodedAndWholeValues) 
     settings.write("Category", "MULTI-OP");  // written, never read back
     settings.write("Contest", "OTHER");
 
-    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kStart, kEnd));
+    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kContestStart, kContestEnd));
     const CabrilloDialogFields& f = op.shown;
     EXPECT_EQ(op.opened, 1);
     EXPECT_EQ(f.own_call, "I2XYZ");
@@ -120,7 +114,7 @@ TEST_F(CabrilloExportTest, OkStoresTheEditedHeaderAndTheNextStartKeepsOnlyWhatIs
         f.contest = "TORV";
         f.claimed_score = "999";  // shown only
     };
-    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kStart, kEnd));
+    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kContestStart, kContestEnd));
 
     const struct {
         const char* key;
@@ -149,7 +143,7 @@ TEST_F(CabrilloExportTest, OkStoresTheEditedHeaderAndTheNextStartKeepsOnlyWhatIs
     // The next session start begins again with the fixed texts; power, time, transmitter,
     // overlay and station are kept in the record, but only power and time are shown.
     op.edit = nullptr;
-    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kStart, kEnd));
+    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kContestStart, kContestEnd));
     EXPECT_EQ(op.shown.contest, "TORV");
     EXPECT_EQ(op.shown.category_operator, "SINGLE-OP");
     EXPECT_EQ(op.shown.category_power, "LOW");
@@ -169,14 +163,14 @@ TEST_F(CabrilloExportTest, CancelLeavesTheSettingsFileUntouched) {
         f.name = "Changed";
         f.category_power = "QRP";
     };
-    EXPECT_FALSE(cabrillo.SetUpHeader("I2XYZ", kStart, kEnd));
+    EXPECT_FALSE(cabrillo.SetUpHeader("I2XYZ", kContestStart, kContestEnd));
     EXPECT_EQ(folder.read("Plugins/TORV.ini"), before);
     EXPECT_EQ(cabrillo.header().name, "Mario");
     EXPECT_EQ(cabrillo.header().category_power, "");
 }
 
 TEST_F(CabrilloExportTest, EmptyLogGivesHeaderAndEndOnly) {
-    ASSERT_TRUE(cabrillo.SetUpHeader("DL/K1ABC/P", kStart, kEnd));
+    ASSERT_TRUE(cabrillo.SetUpHeader("DL/K1ABC/P", kContestStart, kContestEnd));
     EXPECT_EQ(cabrillo.WriteCabrilloFile("2.20"), "File produced: DL_K1ABC_P.cbr");
     EXPECT_EQ(folder.read("DL_K1ABC_P.cbr"), kHeaderStart +
                                                  "CALLSIGN: DL/K1ABC/P\r\n"
@@ -205,7 +199,7 @@ TEST_F(CabrilloExportTest, MixedLogIsWrittenByteForByteWithTheEditedCall) {
         f.soapbox = "Nice contest\r\n73";
         f.offtime = "2018-03-10 1300 2018-03-10 1400";
     };
-    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kStart, kEnd));
+    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kContestStart, kContestEnd));
     cabrillo.AddQsoLine("XX1ABC", 7025, "CW", at(12, 5), "599", "001", "599", "001");
     cabrillo.AddQsoLine("XX1ABC", 7025, "CW", at(12, 6), "599", "002", "599", "002");  // dupe
     cabrillo.AddQsoLine("XX2ABCDEFGHIJK", 14200, "PH", at(13, 0), "59", "003", "59", "LIRF");
@@ -243,7 +237,7 @@ TEST_F(CabrilloExportTest, MixedLogIsWrittenByteForByteWithTheEditedCall) {
 }
 
 TEST_F(CabrilloExportTest, TwoExportsInOneSessionEachHoldOnlyTheirOwnLines) {
-    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kStart, kEnd));
+    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kContestStart, kContestEnd));
     cabrillo.AddQsoLine("XX1ABC", 14025, "CW", at(12, 5), "599", "001", "599", "001");
     EXPECT_EQ(cabrillo.WriteCabrilloFile("2.20"), "File produced: I2XYZ.cbr");
     std::string first = folder.read("I2XYZ.cbr");
@@ -263,7 +257,7 @@ TEST_F(CabrilloExportTest, TwoExportsInOneSessionEachHoldOnlyTheirOwnLines) {
 }
 
 TEST_F(CabrilloExportTest, FailedWriteIsReportedAndLeavesNoPartialFile) {
-    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kStart, kEnd));
+    ASSERT_TRUE(cabrillo.SetUpHeader("I2XYZ", kContestStart, kContestEnd));
     cabrillo.AddQsoLine("XX1ABC", 14025, "CW", at(12, 5), "599", "001", "599", "001");
     // A folder in the place of the file: the finished text cannot be put there.
     std::filesystem::create_directory(folder.path() / "I2XYZ.cbr");

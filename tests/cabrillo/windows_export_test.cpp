@@ -13,24 +13,18 @@
 #include "platform/win32/win32_text_files.h"
 #include "platform/win32/win32_user_interface.h"
 #include "resources/resource_ids.h"
+#include "tests/cabrillo/contest_times.h"
 #include "tests/cabrillo/dialog_driver.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
-const OleDateTime kStart = OleDateTime::from_fields(2018, 3, 10, 0, 0, 0);
-const OleDateTime kEnd = OleDateTime::from_fields(2018, 3, 11, 0, 0, 0);
-
-OleDateTime at(int hour, int minute) {
-    return OleDateTime::from_fields(2018, 3, 10, hour, minute, 0);
-}
-
 class WindowsExportTest : public ::testing::Test {
   protected:
     bool set_up_header(const std::string& own_call,
                        const std::function<void(DialogDriver&)>& operate) {
-        return with_header_dialog([&] { return cabrillo.SetUpHeader(own_call, kStart, kEnd); },
-                                  operate);
+        return with_header_dialog(
+            [&] { return cabrillo.SetUpHeader(own_call, kContestStart, kContestEnd); }, operate);
     }
 
     TempFolder folder;
