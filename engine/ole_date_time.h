@@ -27,7 +27,8 @@ class OleDateTime {
     bool is_valid() const;
 
     // Calendar fields rounded to the nearest second; false for a value that is not valid or
-    // lies outside the years 100 to 9999.
+    // lies outside the years 100 to 9999 (the last half second of 9999 rounds to 1 January
+    // 10000, as the platform's conversion has it).
     bool fields(CalendarFields& out) const;
 
     // strftime-style text (%Y %m %d %H %M %S %y %j %%); "Invalid DateTime" for an invalid value

@@ -34,6 +34,20 @@ TEST(OleDateTime, CalendarFieldsOfKnownDays) {
         {36526.0, "2000-01-01 00:00:00"},
         {-657434.0, "0100-01-01 00:00:00"},
         {2958465.0, "9999-12-31 00:00:00"},
+        // Rounded to the nearest second, carrying into the next calendar day.
+        {1.0 - 0.4 / 86400, "1899-12-31 00:00:00"},
+        {1.0 - 0.6 / 86400, "1899-12-30 23:59:59"},
+        {-1.0 - 86399.7 / 86400, "1899-12-30 00:00:00"},
+        {36585.0 + 86399.7 / 86400, "2000-03-01 00:00:00"},
+        // The first and last day counts of the range, and just outside it.
+        {-657434.5, "0100-01-01 12:00:00"},
+        {-657434.9999, "0100-01-01 23:59:51"},
+        {2958465.5, "9999-12-31 12:00:00"},
+        {2958465.99999999, "10000-01-01 00:00:00"},
+        {-657435.0, "Invalid DateTime"},
+        {-657435.5, "Invalid DateTime"},
+        {2958466.0, "Invalid DateTime"},
+        {1e300, "Invalid DateTime"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.days);
