@@ -1,4 +1,6 @@
-// An INI file store that behaves as the Windows profile functions do on one section.
+// An INI file store with the observable behaviour of the Windows profile functions
+// (GetPrivateProfileStringA, WritePrivateProfileStringA) on one section of one file, so that
+// the native build reads and writes the settings file exactly as the DLL does.
 #pragma once
 
 #include <string>
@@ -7,6 +9,7 @@
 
 class IniSettingsStore : public SettingsStore {
   public:
+    // file is named as on Windows ("Plugins\TORV.ini"), relative to the current directory.
     IniSettingsStore(std::string file, std::string section)
         : file_(std::move(file)), section_(std::move(section)) {}
 

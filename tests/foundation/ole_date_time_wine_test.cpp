@@ -1,7 +1,8 @@
 // Our calendar fields against the platform's own conversion (oleaut32's
 // VariantTimeToSystemTime), which is what the host's date-time class prints from.
-#include <oleauto.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <oleauto.h>
 
 #include <gtest/gtest.h>
 
