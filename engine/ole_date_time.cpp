@@ -65,9 +65,10 @@ void append_number(std::string& out, int value, int width) {
 
 }  // namespace
 
-bool OleDateTime::is_valid() const {
-    return status_ == Status::valid && std::isfinite(days_) && days_ > kBeforeFirstDay &&
-           days_ < kAfterLastDay;
+OleDateTime::OleDateTime(double days, Status status) : days_(days), status_(status) {
+    // NaN fails every comparison; the infinities lie outside the range.
+    if (status_ == Status::valid && !(days_ > kBeforeFirstDay && days_ < kAfterLastDay))
+        status_ = Status::invalid;
 }
 
 OleDateTime OleDateTime::from_fields(int year, int month, int day, int hour, int minute,

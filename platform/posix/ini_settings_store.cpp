@@ -128,6 +128,7 @@ std::optional<std::string> read_file(const std::string& name) {
 }  // namespace
 
 std::string IniSettingsStore::read(std::string_view key, std::string_view default_value) {
+    std::lock_guard lock(mutex_);
     if (auto text = read_file(file_)) {
         auto sections = parse(*text);
         if (Section* section = find_section(sections, section_))
@@ -141,6 +142,7 @@ std::string IniSettingsStore::read(std::string_view key, std::string_view defaul
 }
 
 void IniSettingsStore::write(std::string_view key, std::string_view value) {
+    std::lock_guard lock(mutex_);
     // The value is stored without leading blanks; its trailing blanks go at the next parse.
     std::string stored(trim_left(value));
     auto sections = parse(read_file(file_).value_or(std::string()));

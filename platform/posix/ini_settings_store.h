@@ -3,6 +3,7 @@
 // the native build reads and writes the settings file exactly as the DLL does.
 #pragma once
 
+#include <mutex>
 #include <string>
 
 #include "plugin/settings_store.h"
@@ -19,4 +20,7 @@ class IniSettingsStore : public SettingsStore {
   private:
     std::string file_;
     std::string section_;
+    // The host's thread and a window thread may both use the settings; a write reads and
+    // rewrites the whole file, so one of them must not read it half-written by the other.
+    std::mutex mutex_;
 };

@@ -18,6 +18,9 @@ TEST(OleDateTime, NotANumberAndInfinityAreInvalid) {
     for (double days : {std::nan(""), std::numeric_limits<double>::infinity(),
                         -std::numeric_limits<double>::infinity()}) {
         EXPECT_EQ(OleDateTime::from_days(days).Format("%Y"), "Invalid DateTime");
+        EXPECT_EQ(OleDateTime(days, OleDateTime::Status::valid).status(),
+                  OleDateTime::Status::invalid);
+        EXPECT_FALSE(OleDateTime::from_days(days).same_time(OleDateTime::from_days(days)));
     }
 }
 
@@ -53,6 +56,15 @@ TEST(OleDateTime, CalendarFieldsOfKnownDays) {
         SCOPED_TRACE(c.days);
         EXPECT_EQ(OleDateTime::from_days(c.days).Format("%Y-%m-%d %H:%M:%S"), c.text);
     }
+}
+
+TEST(OleDateTime, StatusFollowsTheRange) {
+    EXPECT_EQ(OleDateTime::from_days(-657434.99).status(), OleDateTime::Status::valid);
+    EXPECT_EQ(OleDateTime::from_days(-657435.0).status(), OleDateTime::Status::invalid);
+    EXPECT_EQ(OleDateTime::from_days(2958465.99).status(), OleDateTime::Status::valid);
+    EXPECT_EQ(OleDateTime::from_days(2958466.0).status(), OleDateTime::Status::invalid);
+    // A null value stays null whatever its day count.
+    EXPECT_EQ(OleDateTime(std::nan(""), OleDateTime::Status::null).Format("%Y"), "");
 }
 
 TEST(OleDateTime, FromFieldsRoundTrips) {
