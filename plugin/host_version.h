@@ -9,5 +9,4 @@
 // of them holds "Norl2.ini", reads that file in host_folder and takes the text after the first
 // "Norl=" of its first line holding it. Leaves host_version as it was when the file cannot be
 // read or holds no version; sets "Norl" when no file matched.
-void LookUpHostVersion(TextFiles& files, const std::string& host_folder,
-                       std::string& host_version);
+void LookUpHostVersion(TextFiles& files, const std::string& host_folder, std::string& host_version);
