@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -37,6 +38,10 @@ FileResult write_with_mode(const std::string& name, std::string_view bytes, cons
 
 std::optional<std::vector<std::string>> PosixTextFiles::read_lines(const std::string& name) {
     if (name.empty())
+        return std::nullopt;
+    // A folder opens as a stream on Linux; on Windows it cannot be read as a file.
+    std::error_code error;
+    if (std::filesystem::is_directory(native_path(name), error))
         return std::nullopt;
     std::ifstream in(native_path(name), std::ios::binary);
     if (!in)
