@@ -1,0 +1,45 @@
+// A plug-in application on the real native settings and files in a fresh folder, with doubles
+// for the operator window, the Cabrillo writer and the message boxes.
+#pragma once
+
+#include <chrono>
+#include <future>
+
+#include "platform/posix/ini_settings_store.h"
+#include "platform/posix/posix_text_files.h"
+#include "plugin/plugin_app.h"
+#include "tests/results/log_builder.h"
+#include "tests/results/service_doubles.h"
+#include "tests/support/temp_folder.h"
+
+struct ResultsTestApp {
+    ResultsTestApp() {
+        auto session = app.session().access();
+        session->own_call = "XX9OWN";
+        session->own_country = "I";
+        session->own_continent = "EU";
+        session->contest_start_text = "01.02";
+        session->contest_end_text = "03.02.2008";
+        session->contest_year_text = "2008";
+        session->bad_qso_file = "BadQSO_StatsTORV_03_02_2008.txt";
+    }
+
+    void add(const std::vector<LogEntry>& entries) {
+        AppendToLog(*app.session().access(), entries);
+    }
+
+    // Whether another thread could take the session lock now: the operator window must never
+    // wait behind a box that waits for the operator.
+    bool session_lock_free() {
+        auto taken = std::async(std::launch::async, [this] { app.session().access(); });
+        return taken.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    }
+
+    TempFolder folder;
+    IniSettingsStore settings{kSettingsFile, kSettingsSection};
+    PosixTextFiles files;
+    RecordingUserInterface ui;
+    FakeOperatorWindow operator_window;
+    RecordingCabrillo cabrillo;
+    CTestApp app{{settings, files, ui, operator_window, cabrillo}};
+};
