@@ -6,15 +6,23 @@ set -eu
 scope=${1:-all}
 cd "$(dirname "$0")/.."
 
+# A package written as package@command counts as present when the command is on the PATH (a
+# machine may have Java or Node.js from elsewhere).
 native_packages="cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev hamradio-files"
-cross_packages="g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth x11-apps imagemagick default-jre-headless nodejs npm"
+cross_packages="g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth imagemagick
+    default-jre-headless@java nodejs@node npm@npm"
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 
 missing=""
 packages=$native_packages
 [ "$scope" = native ] || packages="$packages $cross_packages"
-for package in $packages; do
+for entry in $packages; do
+    package=${entry%@*}
+    command=${entry#*@}
+    if [ "$command" != "$entry" ] && command -v "$command" >/dev/null 2>&1; then
+        continue
+    fi
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
         missing="$missing $package"
     fi

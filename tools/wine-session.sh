@@ -38,6 +38,8 @@ start)
     export DISPLAY=":$number"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         wineboot -i </dev/null >/dev/null 2>&1
+        # Let the server of the first boot end, so that the persistent one below can start.
+        wineserver -w
     fi
     # Keep one wineserver for the whole run, started under the test display, and start Wine's
     # own background processes now with no terminal: started by a test, they would inherit its
