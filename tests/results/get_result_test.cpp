@@ -58,6 +58,40 @@ TEST(GetResult, WritesTheClaimedScoreAtEveryCall) {
     EXPECT_EQ(t.settings.read("Claimed", ""), "46") << "also in the HTML form";
 }
 
+TEST(GetResult, CountsTheBadQsosOfTheSessionsReportFile) {
+    ResultsTestApp t;
+    SessionStartArgs start;
+    start.own_call = "XX9OWN";
+    start.contest_start = OleDateTime::from_days(39479.0);
+    start.contest_end = OleDateTime::from_days(39481.0);
+    start.own_country = "I";
+    start.own_continent = "EU";
+    ResetStats(t.app, start);
+    QsoArgs q;
+    q.own_call = "XX9OWN";
+    q.call = "XX1ABC";
+    q.qso_time = OleDateTime::from_days(kLogStartDays);
+    q.mode = "CW";
+    q.exchange_sent = q.exchange_received = "001";
+    q.country = "DL";
+    q.continent = "EU";
+    for (const char* band : {"20m", "20m", "160m", "6m"}) {  // one dupe, two wrong bands
+        q.band = band;
+        AddQso(t.app, q);
+    }
+    q.band = "20m";
+    q.mode = "BPSK31";
+    AddQso(t.app, q);
+
+    std::string text = GetResult(t.app, nullptr);
+    EXPECT_NE(text.find("Dupe\t 1\r\nBad QSO\t 3\r\n"), std::string::npos) << text;
+    EXPECT_EQ(t.app.session().access()->bad_qso_count, 3);
+
+    t.app.session().access()->bad_qso_file = "missing.txt";
+    EXPECT_NE(std::string(GetResult(t.app, nullptr)).find("Bad QSO\t 0\r\n"), std::string::npos);
+    EXPECT_EQ(t.app.session().access()->bad_qso_count, 0);
+}
+
 TEST(GetResult, KeepsSortedBandsAndMultiplierListsInTheSession) {
     ResultsTestApp t;
     {
