@@ -44,11 +44,7 @@ std::vector<LogEntry> contest_log(int size) {
 struct BenchmarkApp {
     explicit BenchmarkApp(int size, bool html) {
         auto session = app.session().access();
-        session->own_call = "XX9OWN";
-        session->own_country = "I";
-        session->own_continent = "EU";
-        session->contest_start_text = "01.02";
-        session->contest_end_text = "03.02.2008";
+        SetSessionTexts(*session);
         session->html = html;
         AppendToLog(*session, contest_log(size));
     }

@@ -43,6 +43,58 @@ inline CInfo MakeRecord(const LogEntry& entry) {
     return qso;
 }
 
+// Own station XX9OWN in I, Europe; bands arrive 20m, 80m, 10m; one dupe, ICAO codes on 20m in
+// two classes and on 10m, rates measured on 20m.
+inline const std::vector<LogEntry> kMixedLog = {
+    {.call = "XX1ABC", .band = "20m", .mode = "CW", .received = "001", .minute = 0},
+    {.call = "IK1AAA",
+     .band = "80m",
+     .mode = "SSB",
+     .received = "002",
+     .country = "I",
+     .minute = 5},
+    {.call = "W1AW",
+     .band = "20m",
+     .mode = "RTTY",
+     .received = "LIRF",
+     .country = "K",
+     .continent = "NA",
+     .minute = 10},
+    {.call = "XX1ABC", .band = "20m", .mode = "CW", .received = "003", .minute = 12, .dupe = true},
+    {.call = "JA1XX",
+     .band = "10m",
+     .mode = "BPSK63",
+     .received = "LIML",
+     .country = "JA",
+     .continent = "AS",
+     .minute = 20},
+    {.call = "VK2AA",
+     .band = "20m",
+     .mode = "SSB",
+     .received = "LIRF",
+     .country = "VK",
+     .continent = "OC",
+     .minute = 30},
+    {.call = "ZS1A",
+     .band = "20m",
+     .mode = "CW",
+     .received = "017",
+     .country = "ZS",
+     .continent = "AF",
+     .minute = 55},
+};
+
+// The own station and contest texts that the session start would set.
+inline void SetSessionTexts(SessionState& session) {
+    session.own_call = "XX9OWN";
+    session.own_country = "I";
+    session.own_continent = "EU";
+    session.contest_start_text = "01.02";
+    session.contest_end_text = "03.02.2008";
+    session.contest_year_text = "2008";
+    session.bad_qso_file = "BadQSO_StatsTORV_03_02_2008.txt";
+}
+
 // Appends the records and, as the engine does, each new band text to the worked-band list.
 inline void AppendToLog(SessionState& session, const std::vector<LogEntry>& entries) {
     for (const auto& entry : entries) {

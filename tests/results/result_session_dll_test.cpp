@@ -5,6 +5,7 @@
 #include <atomic>
 #include <thread>
 
+#include "tests/results/expected_results.h"
 #include "tests/support/plugin_host.h"
 #include "tests/support/temp_folder.h"
 
@@ -25,14 +26,8 @@ HostQso qso(const char* call, const char* band, const char* mode, const char* re
     return q;
 }
 
-const char kHeader[] =
-    "\tTORV Contest 01.02-03.02.2008 \r\n\t\tContestant: XX9OWN\r\n"
-    "Band\tQSOs\tPoints\tMult\tCW\tSSB\tDIGI\r\n";
-const char kRateNote[] =
-    "\r\nRates per hour: last 60 minutes (last 10 minutes x 6), on the band of the last QSO\r\n";
-
 // Own station XX9OWN in I, Europe. Three rejected QSOs and one dupe among them.
-const std::vector<HostQso> kMixedLog = {
+const std::vector<HostQso> kMixedHostLog = {
     qso("XX1ABC", "20m", "CW", "1", "DL", "EU", 0),
     qso("IK1AAA", "80m", "SSB", "2", "I", "EU", 5),
     qso("W1AW", "20m", "RTTY", "LIRF", "K", "NA", 10),
@@ -44,16 +39,6 @@ const std::vector<HostQso> kMixedLog = {
     qso("N3XX", "20m", "CW", "", "K", "NA", 42),
     qso("ZS1A", "20m", "CW", "17", "ZS", "AF", 55),
 };
-
-const char kMixedTable[] =
-    "80m\t 1\t 1\t 0\t 0\t 1\t 0\r\n"
-    "20m\t 4\t 25\t 2\t 2\t 1\t 1\r\n"
-    "10m\t 1\t 10\t 1\t 0\t 0\t 1\r\n"
-    "Total\t 6\t 36\t 3\t 2\t 2\t 2\r\n"
-    "Dupe\t 1\r\n"
-    "Bad QSO\t 3\r\n"
-    "\r\n"
-    "Score = 36 *  3 = 108 \r\n";
 
 struct SessionCase {
     const char* name;
@@ -76,10 +61,9 @@ const SessionCase kSessionCases[] = {
                  "Last QSO points\t 0\r\nQSO rate\t    0 (0)\r\nPoints rate\t    0 (0)\r\n") +
          kRateNote},
     {"mixed log with rejected QSOs and a dupe",
-     kMixedLog,
+     kMixedHostLog,
      {},
-     std::string(kMixedTable) +
-         "Last QSO points\t 3\r\nQSO rate\t    4 (6)\r\nPoints rate\t   25 (18)\r\n" + kRateNote},
+     MixedLogTable(3) + kMixedLogRates},
     {"operator sends an ICAO code",
      {sent_icao(qso("K1AB", "40m", "CW", "LIML", "K", "NA", 0)),
       qso("DL1AB", "40m", "CW", "lira", "DL", "EU", 3),
@@ -143,7 +127,7 @@ TEST(ResultSessionDll, WholeLogsGiveTheirTextsByteForByte) {
         for (const auto& q : c.removed)
             host.remove(q);
         int status = 12345;
-        EXPECT_EQ(host.result(&status), kHeader + c.expected_after_header);
+        EXPECT_EQ(host.result(&status), kPlainHeader + c.expected_after_header);
         EXPECT_EQ(status, 12345) << "a normal session leaves the status alone";
     }
 }
@@ -154,11 +138,11 @@ TEST(ResultSessionDll, ClaimedScoreFollowsEveryResult) {
     host.reset(HostSession{});
     host.result();
     EXPECT_EQ(setting("Claimed"), "0");
-    for (const auto& q : kMixedLog)
+    for (const auto& q : kMixedHostLog)
         host.add(q);
     host.result();
     EXPECT_EQ(setting("Claimed"), "108");
-    host.remove(kMixedLog[4]);  // JA1XX: 10 points and a multiplier
+    host.remove(kMixedHostLog[4]);  // JA1XX: 10 points and a multiplier
     host.result();
     EXPECT_EQ(setting("Claimed"), std::to_string(26 * 2));
 }
@@ -168,40 +152,9 @@ TEST(ResultSessionDll, HtmlOfTheMixedLogByteForByte) {
     PluginHost host;
     host.function<unsigned long(const char*)>("setVersion")(nullptr);
     host.reset(HostSession{});
-    for (const auto& q : kMixedLog)
+    for (const auto& q : kMixedHostLog)
         host.add(q);
-    const std::string expected =
-        "<html><head><title>   TORV Contest 01.02-03.02.2008</title><style>table{ width:100%; }"
-        "table, th, td{ border: 1px solid black; border-collapse: collapse; }th, td{ padding: "
-        "1px; }th,td{ background-color: #fffac6; color: black; }</style></head><body>"
-        "<center><b>   TORV Contest 01.02-03.02.2008</b></center>"
-        "<center>Contestant:  <b>XX9OWN</b></center><table>"
-        "<tr><th>Band</th><th>QSOs</th><th>Points</th><th>Mult</th><th>CW</th><th>SSB</th>"
-        "<th>DIGI</th></tr>"
-        "<tr><th><center>80m</center></th><td><center>1</center></td><td><center>1</center></td>"
-        "<td><center>0</center></td><td><center>0</center></td><td><center>1</center></td>"
-        "<td><center>0</center></td></tr>"
-        "<tr><th><center>20m</center></th><td><center>4</center></td><td><center>25</center>"
-        "</td><td><center>2</center></td><td><center>2</center></td><td><center>1</center></td>"
-        "<td><center>1</center></td></tr>"
-        "<tr><th><center>10m</center></th><td><center>1</center></td><td><center>10</center>"
-        "</td><td><center>1</center></td><td><center>0</center></td><td><center>0</center></td>"
-        "<td><center>1</center></td></tr>"
-        "<tr><th><center>Total</center></th><td><center>6</center></td><td><center>36</center>"
-        "</td><td><center>3</center></td><td><center>2</center></td><td><center>2</center></td>"
-        "<td><center>2</center></td></tr>"
-        "<tr><th><center>Dupe</center></th><td><center>1</center></td><td colspan=5> </td></tr>"
-        "<tr><th><center>Bad QSO</center></th><td><center>3</center></td><td colspan=5> </td>"
-        "</tr>"
-        "<tr><th>Score:</th><td colspan=6><center>36 * 3 = 108</center></td></tr>"
-        "<tr><th>Last QSO points:</th><td colspan=6><center>    3</center></td></tr>"
-        "<tr><th colspan=7><center>Rate</center></th></tr>"
-        "<tr><th>Hourly (10min/1 hour) QSO rate:</th><td colspan=6><center>    4 /6</center>"
-        "</td></tr>"
-        "<tr><th>Hourly (10min/1 hour) pts rate:</th><td colspan=6><center>   25 /18</center>"
-        "</td></tr>"
-        "</table></body></html>";
-    EXPECT_EQ(host.result(), expected);
+    EXPECT_EQ(host.result(), MixedLogHtml(3));
 
     // The form stays HTML in every later session.
     host.reset(HostSession{});
@@ -212,7 +165,7 @@ TEST(ResultSessionDll, CallCheckFindsTheFedLog) {
     TempFolder folder;
     PluginHost host;
     host.reset(HostSession{});
-    for (const auto& q : kMixedLog)
+    for (const auto& q : kMixedHostLog)
         host.add(q);
     EXPECT_EQ(host.check_call("W1AW", "BPSK63", "K", "20m", "20m"), 0);
     EXPECT_EQ(host.check_call("w1aw", "rtty", "K", "20M", "20m"), 0);
@@ -258,12 +211,12 @@ TEST(ResultSessionDll, ExportRunWithTheHeaderCancelledScoresWithoutExporting) {
     HostSession session;
     session.export_request = 1;
     run_cancelling_dialogs([&] { host.reset(session); });
-    for (const auto& q : kMixedLog)
+    for (const auto& q : kMixedHostLog)
         host.add(q);
     int status = 12345;
     std::string text;
     run_cancelling_dialogs([&] { text = host.result(&status); });
-    EXPECT_EQ(text, kHeader + std::string(kMixedTable)) << "no rate block in an export run";
+    EXPECT_EQ(text, kPlainHeader + MixedLogTable(3)) << "no rate block in an export run";
     EXPECT_EQ(status, 12345);
     EXPECT_FALSE(folder.exists("XX9OWN.cbr"));
     EXPECT_EQ(setting("Claimed"), "108");

@@ -2,65 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "plugin/engine_calls.h"
+#include "tests/results/expected_results.h"
 #include "tests/results/results_test_app.h"
 
 namespace {
-
-const char kHeader[] =
-    "\tTORV Contest 01.02-03.02.2008 \r\n\t\tContestant: XX9OWN\r\n"
-    "Band\tQSOs\tPoints\tMult\tCW\tSSB\tDIGI\r\n";
-const char kRateNote[] =
-    "\r\nRates per hour: last 60 minutes (last 10 minutes x 6), on the band of the last QSO\r\n";
-
-// Own station: country I, continent EU. Bands arrive 20m, 80m, 10m.
-const std::vector<LogEntry> kMixedLog = {
-    {.call = "XX1ABC", .band = "20m", .mode = "CW", .received = "001", .minute = 0},
-    {.call = "IK1AAA",
-     .band = "80m",
-     .mode = "SSB",
-     .received = "002",
-     .country = "I",
-     .minute = 5},
-    {.call = "W1AW",
-     .band = "20m",
-     .mode = "RTTY",
-     .received = "LIRF",
-     .country = "K",
-     .continent = "NA",
-     .minute = 10},
-    {.call = "XX1ABC", .band = "20m", .mode = "CW", .received = "003", .minute = 12, .dupe = true},
-    {.call = "JA1XX",
-     .band = "10m",
-     .mode = "BPSK63",
-     .received = "LIML",
-     .country = "JA",
-     .continent = "AS",
-     .minute = 20},
-    {.call = "VK2AA",
-     .band = "20m",
-     .mode = "SSB",
-     .received = "LIRF",
-     .country = "VK",
-     .continent = "OC",
-     .minute = 30},
-    {.call = "ZS1A",
-     .band = "20m",
-     .mode = "CW",
-     .received = "017",
-     .country = "ZS",
-     .continent = "AF",
-     .minute = 55},
-};
-
-const char kMixedTable[] =
-    "80m\t 1\t 1\t 0\t 0\t 1\t 0\r\n"
-    "20m\t 4\t 25\t 2\t 2\t 1\t 1\r\n"
-    "10m\t 1\t 10\t 1\t 0\t 0\t 1\r\n"
-    "Total\t 6\t 36\t 3\t 2\t 2\t 2\r\n"
-    "Dupe\t 1\r\n"
-    "Bad QSO\t 0\r\n"
-    "\r\n"
-    "Score = 36 *  3 = 108 \r\n";
 
 struct PlainCase {
     const char* name;
@@ -88,9 +33,8 @@ const PlainCase kPlainCases[] = {
      kMixedLog,
      {},
      false,
-     std::string(kMixedTable) +
-         "Last QSO points\t 3\r\nQSO rate\t    4 (6)\r\nPoints rate\t   25 (18)\r\n" + kRateNote},
-    {"mixed log in an export run has no rate block", kMixedLog, {}, true, kMixedTable},
+     MixedLogTable(0) + kMixedLogRates},
+    {"mixed log in an export run has no rate block", kMixedLog, {}, true, MixedLogTable(0)},
     {"operator sends an ICAO code: every ICAO exchange is worth 1",
      {{.call = "K1AB",
        .band = "40m",
@@ -149,7 +93,7 @@ TEST(PlainResultText, WholeLogsGiveTheirTextsByteForByte) {
                 session->worked_bands.push_back(band);
             session->export_run = c.export_run;
         }
-        EXPECT_EQ(GetResult(t.app, nullptr), kHeader + c.expected_after_header);
+        EXPECT_EQ(GetResult(t.app, nullptr), kPlainHeader + c.expected_after_header);
     }
 }
 
@@ -157,38 +101,7 @@ TEST(HtmlResultText, MixedLogGivesItsDocumentByteForByte) {
     ResultsTestApp t;
     t.add(kMixedLog);
     t.app.session().access()->html = true;
-    const std::string expected =
-        "<html><head><title>   TORV Contest 01.02-03.02.2008</title><style>table{ width:100%; }"
-        "table, th, td{ border: 1px solid black; border-collapse: collapse; }th, td{ padding: "
-        "1px; }th,td{ background-color: #fffac6; color: black; }</style></head><body>"
-        "<center><b>   TORV Contest 01.02-03.02.2008</b></center>"
-        "<center>Contestant:  <b>XX9OWN</b></center><table>"
-        "<tr><th>Band</th><th>QSOs</th><th>Points</th><th>Mult</th><th>CW</th><th>SSB</th>"
-        "<th>DIGI</th></tr>"
-        "<tr><th><center>80m</center></th><td><center>1</center></td><td><center>1</center></td>"
-        "<td><center>0</center></td><td><center>0</center></td><td><center>1</center></td>"
-        "<td><center>0</center></td></tr>"
-        "<tr><th><center>20m</center></th><td><center>4</center></td><td><center>25</center>"
-        "</td><td><center>2</center></td><td><center>2</center></td><td><center>1</center></td>"
-        "<td><center>1</center></td></tr>"
-        "<tr><th><center>10m</center></th><td><center>1</center></td><td><center>10</center>"
-        "</td><td><center>1</center></td><td><center>0</center></td><td><center>0</center></td>"
-        "<td><center>1</center></td></tr>"
-        "<tr><th><center>Total</center></th><td><center>6</center></td><td><center>36</center>"
-        "</td><td><center>3</center></td><td><center>2</center></td><td><center>2</center></td>"
-        "<td><center>2</center></td></tr>"
-        "<tr><th><center>Dupe</center></th><td><center>1</center></td><td colspan=5> </td></tr>"
-        "<tr><th><center>Bad QSO</center></th><td><center>0</center></td><td colspan=5> </td>"
-        "</tr>"
-        "<tr><th>Score:</th><td colspan=6><center>36 * 3 = 108</center></td></tr>"
-        "<tr><th>Last QSO points:</th><td colspan=6><center>    3</center></td></tr>"
-        "<tr><th colspan=7><center>Rate</center></th></tr>"
-        "<tr><th>Hourly (10min/1 hour) QSO rate:</th><td colspan=6><center>    4 /6</center>"
-        "</td></tr>"
-        "<tr><th>Hourly (10min/1 hour) pts rate:</th><td colspan=6><center>   25 /18</center>"
-        "</td></tr>"
-        "</table></body></html>";
-    EXPECT_EQ(GetResult(t.app, nullptr), expected);
+    EXPECT_EQ(GetResult(t.app, nullptr), MixedLogHtml(0));
 }
 
 TEST(HtmlResultText, EmptyLogAndExportRunStillCarryRatesAndFooter) {

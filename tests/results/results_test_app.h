@@ -13,16 +13,7 @@
 #include "tests/support/temp_folder.h"
 
 struct ResultsTestApp {
-    ResultsTestApp() {
-        auto session = app.session().access();
-        session->own_call = "XX9OWN";
-        session->own_country = "I";
-        session->own_continent = "EU";
-        session->contest_start_text = "01.02";
-        session->contest_end_text = "03.02.2008";
-        session->contest_year_text = "2008";
-        session->bad_qso_file = "BadQSO_StatsTORV_03_02_2008.txt";
-    }
+    ResultsTestApp() { SetSessionTexts(*app.session().access()); }
 
     void add(const std::vector<LogEntry>& entries) {
         AppendToLog(*app.session().access(), entries);

@@ -9,31 +9,6 @@
 
 namespace {
 
-const std::vector<LogEntry> kLog = {
-    {.call = "XX1ABC", .band = "20m", .mode = "CW", .received = "001", .minute = 0},
-    {.call = "IK1AAA",
-     .band = "80m",
-     .mode = "SSB",
-     .received = "002",
-     .country = "I",
-     .minute = 5},
-    {.call = "W1AW",
-     .band = "20m",
-     .mode = "RTTY",
-     .received = "LIRF",
-     .country = "K",
-     .continent = "NA",
-     .minute = 10},
-    {.call = "XX1ABC", .band = "20m", .mode = "CW", .received = "003", .minute = 12, .dupe = true},
-    {.call = "JA1XX",
-     .band = "10m",
-     .mode = "BPSK63",
-     .received = "LIML",
-     .country = "JA",
-     .continent = "AS",
-     .minute = 20},
-};
-
 struct Document {
     const char* file;
     std::vector<LogEntry> log;
@@ -50,12 +25,12 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder = std::filesystem::absolute(argv[1]);
     std::filesystem::create_directories(folder);
-    std::vector<LogEntry> hostile_log = kLog;
+    std::vector<LogEntry> hostile_log = kMixedLog;
     hostile_log.push_back({.call = "A1", .band = "<b>20m&"});
     const Document documents[] = {
         {"empty.html", {}, false, "XX9OWN"},
-        {"session.html", kLog, false, "XX9OWN"},
-        {"export.html", kLog, true, "XX9OWN"},
+        {"session.html", kMixedLog, false, "XX9OWN"},
+        {"export.html", kMixedLog, true, "XX9OWN"},
         {"host-texts.html", hostile_log, false, "<b>\"XX9&OWN\"</b>"},
     };
     for (const auto& document : documents) {
