@@ -28,7 +28,8 @@ constexpr std::string_view kScoreRow =
     "<tr><th>%s</th><td colspan=6><center>%i * %i = %i</center></td></tr>";
 constexpr std::string_view kDocumentEnd = "</table></body></html>";
 
-// The host's texts (call, band, dates) must not turn into markup.
+// The host's texts (call, band, dates) must not turn into markup, and a control character,
+// which no HTML text may hold, is shown as a blank.
 std::string escaped(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -46,8 +47,11 @@ std::string escaped(std::string_view text) {
             case '"':
                 out += "&quot;";
                 break;
-            default:
-                out += c;
+            default: {
+                auto code = static_cast<unsigned char>(c);
+                bool control = (code < 0x20 && c != '\t' && c != '\n' && c != '\r') || code == 0x7f;
+                out += control ? ' ' : c;
+            }
         }
     }
     return out;

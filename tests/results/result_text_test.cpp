@@ -134,7 +134,7 @@ TEST(HtmlResultText, TextsOfTheHostAreEscaped) {
     {
         auto session = t.app.session().access();
         session->html = true;
-        session->own_call = "<script>\"A&B\"</script>";
+        session->own_call = "<script>\"A&B\"</script>\x01\x1f\x7f\t";
         session->contest_start_text = "<1>";
         session->contest_end_text = "&2";
     }
@@ -142,7 +142,7 @@ TEST(HtmlResultText, TextsOfTheHostAreEscaped) {
     std::string html = GetResult(t.app, nullptr);
     EXPECT_EQ(html.find("<script>"), std::string::npos);
     EXPECT_EQ(html.find("<b>20m"), std::string::npos);
-    EXPECT_NE(html.find("<b>&lt;script&gt;&quot;A&amp;B&quot;&lt;/script&gt;</b>"),
+    EXPECT_NE(html.find("<b>&lt;script&gt;&quot;A&amp;B&quot;&lt;/script&gt;   \t</b>"),
               std::string::npos);
     EXPECT_NE(html.find("<title>   TORV Contest &lt;1&gt;-&amp;2</title>"), std::string::npos);
     EXPECT_NE(html.find("<th><center>&lt;b&gt;20m</center></th>"), std::string::npos);

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         {"empty.html", {}, false, "XX9OWN"},
         {"session.html", kMixedLog, false, "XX9OWN"},
         {"export.html", kMixedLog, true, "XX9OWN"},
-        {"host-texts.html", hostile_log, false, "<b>\"XX9&OWN\"</b>"},
+        {"host-texts.html", hostile_log, false, "<b>\"XX9&OWN\"</b>\x01\x7f"},
     };
     for (const auto& document : documents) {
         ResultsTestApp t;
