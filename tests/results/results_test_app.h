@@ -20,10 +20,11 @@ struct ResultsTestApp {
     }
 
     // Whether another thread could take the session lock now: the operator window must never
-    // wait behind a box that waits for the operator.
+    // wait behind a box that waits for the operator. A waiter that timed out is kept until the
+    // fixture ends, when the lock is free again.
     bool session_lock_free() {
-        auto taken = std::async(std::launch::async, [this] { app.session().access(); });
-        return taken.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+        lock_waiters.push_back(std::async(std::launch::async, [this] { app.session().access(); }));
+        return lock_waiters.back().wait_for(std::chrono::seconds(2)) == std::future_status::ready;
     }
 
     TempFolder folder;
@@ -33,4 +34,5 @@ struct ResultsTestApp {
     FakeOperatorWindow operator_window;
     RecordingCabrillo cabrillo;
     CTestApp app{{settings, files, ui, operator_window, cabrillo}};
+    std::vector<std::future<void>> lock_waiters;  // ends before the app
 };
