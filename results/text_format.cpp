@@ -24,11 +24,11 @@ void AppendFormatted(std::string& out, std::string_view pattern,
         out.append(pattern.substr(i, percent - i));
         if (percent == std::string_view::npos)
             return;
-        std::size_t spec = percent + 1;
+        std::size_t cursor = percent + 1;
         std::size_t width = 0;
-        while (spec < pattern.size() && pattern[spec] >= '0' && pattern[spec] <= '9')
-            width = width * 10 + static_cast<std::size_t>(pattern[spec++] - '0');
-        char conversion = spec < pattern.size() ? pattern[spec] : '\0';
+        while (cursor < pattern.size() && pattern[cursor] >= '0' && pattern[cursor] <= '9')
+            width = width * 10 + static_cast<std::size_t>(pattern[cursor++] - '0');
+        char conversion = cursor < pattern.size() ? pattern[cursor] : '\0';
         bool known = conversion == 's' || conversion == 'i';
         if (!known || argument == arguments.end()) {
             out.push_back('%');
@@ -40,6 +40,6 @@ void AppendFormatted(std::string& out, std::string_view pattern,
         else
             out.append(std::get<std::string_view>(*argument));
         ++argument;
-        i = spec + 1;
+        i = cursor + 1;
     }
 }
