@@ -5,9 +5,14 @@
 
 namespace {
 
-constexpr double kMinDays = -657434.0;  // 1 January 100
-constexpr double kMaxDays = 2958465.0;  // 31 December 9999
+// Valid day counts lie strictly between these: every time of 1 January 100 to 31 December 9999.
+constexpr double kBeforeFirstDay = -657435.0;
+constexpr double kAfterLastDay = 2958466.0;
 constexpr long kSecondsPerDay = 86400;
+// Added to the time of day before it is cut into hours, minutes and seconds, so that a time
+// stored a hair below a whole second (39480.5708333333 for 13:42:00) is not cut to the second
+// before it.
+constexpr double kTimeBias = 1e-11;
 
 bool is_leap(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -60,9 +65,10 @@ void append_number(std::string& out, int value, int width) {
 
 }  // namespace
 
-bool OleDateTime::is_valid() const {
-    return status_ == Status::valid && std::isfinite(days_) && days_ >= kMinDays &&
-           days_ < kMaxDays + 1.0;
+OleDateTime::OleDateTime(double days, Status status) : days_(days), status_(status) {
+    // NaN fails every comparison; the infinities lie outside the range.
+    if (status_ == Status::valid && !(days_ > kBeforeFirstDay && days_ < kAfterLastDay))
+        status_ = Status::invalid;
 }
 
 OleDateTime OleDateTime::from_fields(int year, int month, int day, int hour, int minute,
@@ -81,22 +87,31 @@ OleDateTime OleDateTime::from_fields(int year, int month, int day, int hour, int
 bool OleDateTime::fields(CalendarFields& out) const {
     if (!is_valid())
         return false;
-    // A negative value counts its whole days backwards and its time of day forwards.
+    // A negative value counts its whole days backwards and its time of day forwards:
+    // -1.25 is 29 December 1899 06:00.
     double whole = std::trunc(days_);
-    long seconds = std::lround(std::fabs(days_ - whole) * kSecondsPerDay);
+    double time = std::fabs(days_ - whole) + kTimeBias;
+    if (time >= 1.0)
+        time -= kTimeBias;
+    // Cut the time as the platform does, unit by unit, so that the same day count gives the
+    // same second; what is left below the second rounds to the nearest one.
+    double rest = time * 24;
+    int hour = static_cast<int>(rest);
+    rest = (rest - hour) * 60;
+    int minute = static_cast<int>(rest);
+    rest = (rest - minute) * 60;
+    int second = static_cast<int>(rest);
+    long seconds = hour * 3600L + minute * 60L + second;
+    if (rest - second > 0.5)
+        ++seconds;
     long date = static_cast<long>(whole);
-    if (seconds >= kSecondsPerDay) {
-        seconds -= kSecondsPerDay;
-        date += days_ < 0 ? -1 : 1;
-        if (days_ < 0 && date < 0) {
-            // -1.99999 is 29 December 1899 23:59:59.9, which rounds to 30 December 00:00.
-            date += 2;
-        }
+    if (seconds == kSecondsPerDay) {
+        // The last half second of a day rounds to midnight of the next calendar day, also
+        // before 1900, where the whole days count backwards.
+        seconds = 0;
+        ++date;
     }
-    long serial = date + kEpochOffset;
-    civil_from_days(serial, out);
-    if (out.year < 100 || out.year > 9999)
-        return false;
+    civil_from_days(date + kEpochOffset, out);
     out.hour = static_cast<int>(seconds / 3600);
     out.minute = static_cast<int>(seconds / 60 % 60);
     out.second = static_cast<int>(seconds % 60);

@@ -16,7 +16,9 @@ class OleDateTime {
     enum class Status { valid = 0, invalid = 1, null = 2 };
 
     OleDateTime() = default;
-    OleDateTime(double days, Status status) : days_(days), status_(status) {}
+    // A valid status with a day count that is not a number or lies outside the years 100 to
+    // 9999 becomes invalid.
+    OleDateTime(double days, Status status);
     static OleDateTime from_days(double days) { return {days, Status::valid}; }
     static OleDateTime null() { return {0.0, Status::null}; }
     // The value for a calendar date and time; invalid when the fields are out of range.
@@ -24,10 +26,11 @@ class OleDateTime {
 
     double days() const { return days_; }
     Status status() const { return status_; }
-    bool is_valid() const;
+    bool is_valid() const { return status_ == Status::valid; }
 
     // Calendar fields rounded to the nearest second; false for a value that is not valid or
-    // lies outside the years 100 to 9999.
+    // lies outside the years 100 to 9999 (the last half second of 9999 rounds to 1 January
+    // 10000, as the platform's conversion has it).
     bool fields(CalendarFields& out) const;
 
     // strftime-style text (%Y %m %d %H %M %S %y %j %%); "Invalid DateTime" for an invalid value

@@ -1,12 +1,16 @@
-// An INI file store that behaves as the Windows profile functions do on one section.
+// An INI file store with the observable behaviour of the Windows profile functions
+// (GetPrivateProfileStringA, WritePrivateProfileStringA) on one section of one file, so that
+// the native build reads and writes the settings file exactly as the DLL does.
 #pragma once
 
+#include <mutex>
 #include <string>
 
 #include "plugin/settings_store.h"
 
 class IniSettingsStore : public SettingsStore {
   public:
+    // file is named as on Windows ("Plugins\TORV.ini"), relative to the current directory.
     IniSettingsStore(std::string file, std::string section)
         : file_(std::move(file)), section_(std::move(section)) {}
 
@@ -16,4 +20,7 @@ class IniSettingsStore : public SettingsStore {
   private:
     std::string file_;
     std::string section_;
+    // The host's thread and a window thread may both use the settings; a write reads and
+    // rewrites the whole file, so one of them must not read it half-written by the other.
+    std::mutex mutex_;
 };

@@ -18,6 +18,9 @@ TEST(OleDateTime, NotANumberAndInfinityAreInvalid) {
     for (double days : {std::nan(""), std::numeric_limits<double>::infinity(),
                         -std::numeric_limits<double>::infinity()}) {
         EXPECT_EQ(OleDateTime::from_days(days).Format("%Y"), "Invalid DateTime");
+        EXPECT_EQ(OleDateTime(days, OleDateTime::Status::valid).status(),
+                  OleDateTime::Status::invalid);
+        EXPECT_FALSE(OleDateTime::from_days(days).same_time(OleDateTime::from_days(days)));
     }
 }
 
@@ -34,11 +37,34 @@ TEST(OleDateTime, CalendarFieldsOfKnownDays) {
         {36526.0, "2000-01-01 00:00:00"},
         {-657434.0, "0100-01-01 00:00:00"},
         {2958465.0, "9999-12-31 00:00:00"},
+        // Rounded to the nearest second, carrying into the next calendar day.
+        {1.0 - 0.4 / 86400, "1899-12-31 00:00:00"},
+        {1.0 - 0.6 / 86400, "1899-12-30 23:59:59"},
+        {-1.0 - 86399.7 / 86400, "1899-12-30 00:00:00"},
+        {36585.0 + 86399.7 / 86400, "2000-03-01 00:00:00"},
+        // The first and last day counts of the range, and just outside it.
+        {-657434.5, "0100-01-01 12:00:00"},
+        {-657434.9999, "0100-01-01 23:59:51"},
+        {2958465.5, "9999-12-31 12:00:00"},
+        {2958465.99999999, "10000-01-01 00:00:00"},
+        {-657435.0, "Invalid DateTime"},
+        {-657435.5, "Invalid DateTime"},
+        {2958466.0, "Invalid DateTime"},
+        {1e300, "Invalid DateTime"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.days);
         EXPECT_EQ(OleDateTime::from_days(c.days).Format("%Y-%m-%d %H:%M:%S"), c.text);
     }
+}
+
+TEST(OleDateTime, StatusFollowsTheRange) {
+    EXPECT_EQ(OleDateTime::from_days(-657434.99).status(), OleDateTime::Status::valid);
+    EXPECT_EQ(OleDateTime::from_days(-657435.0).status(), OleDateTime::Status::invalid);
+    EXPECT_EQ(OleDateTime::from_days(2958465.99).status(), OleDateTime::Status::valid);
+    EXPECT_EQ(OleDateTime::from_days(2958466.0).status(), OleDateTime::Status::invalid);
+    // A null value stays null whatever its day count.
+    EXPECT_EQ(OleDateTime(std::nan(""), OleDateTime::Status::null).Format("%Y"), "");
 }
 
 TEST(OleDateTime, FromFieldsRoundTrips) {
