@@ -72,16 +72,13 @@ OleDateTime parse_date_option(const std::string& option, const std::string& text
 }
 
 CountryFile load_country_file(const std::optional<std::string>& option) {
-    std::string name = option.value_or(kDefaultCountryFile);
-    std::ifstream in(name, std::ios::binary);
-    if (!in)
-        throw Failure(kExitFailed,
-                      "cannot read the country file " + name + ": " + std::strerror(errno) +
-                          (option ? "" : " (install Debian's hamradio-files or give --cty FILE)"));
-    CountryFile countries = CountryFile::parse(read_whole(in));
-    if (countries.entity_count() == 0)
-        throw Failure(kExitFailed, "the country file " + name + " holds no country");
-    return countries;
+    std::string error;
+    auto countries = CountryFile::load(option.value_or(kDefaultCountryFile), error);
+    if (!countries)
+        throw Failure(
+            kExitFailed,
+            error + (option ? "" : " (install Debian's hamradio-files or give --cty FILE)"));
+    return *countries;
 }
 
 StationIdentity own_station(const ScorerOptions& options, const ContestLogFile& log,
