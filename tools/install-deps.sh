@@ -1,22 +1,27 @@
 #!/bin/sh
 # Installs what the build and the tests need on Debian 12, and skips what is present.
 #   install-deps.sh          everything: native build, cross build, Wine, Xvfb, checkers
-#   install-deps.sh native   only what the native build and the offline scorer need
+#   install-deps.sh native   only what the native build and its tests need
+#   install-deps.sh scorer   only what building and running the offline scorer needs
 set -eu
 scope=${1:-all}
 cd "$(dirname "$0")/.."
 
 # A package written as package@command counts as present when the command is on the PATH (a
 # machine may have Java or Node.js from elsewhere).
-native_packages="cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev hamradio-files"
+scorer_packages="cmake make g++ hamradio-files"
+native_packages="$scorer_packages googletest libgtest-dev libgmock-dev libbenchmark-dev"
 cross_packages="g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth imagemagick
     default-jre-headless@java nodejs@node npm@npm"
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 
 missing=""
-packages=$native_packages
-[ "$scope" = native ] || packages="$packages $cross_packages"
+case "$scope" in
+scorer) packages=$scorer_packages ;;
+native) packages=$native_packages ;;
+*) packages="$native_packages $cross_packages" ;;
+esac
 for entry in $packages; do
     package=${entry%@*}
     command=${entry#*@}
@@ -43,7 +48,7 @@ else
     echo "All Debian packages present."
 fi
 
-if [ "$scope" != native ] && [ -f package.json ]; then
+if [ "$scope" = all ] && [ -f package.json ]; then
     if [ ! -d node_modules ] || [ package-lock.json -nt node_modules ]; then
         npm ci --no-audit --no-fund --loglevel=error
     fi
