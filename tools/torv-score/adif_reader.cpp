@@ -52,21 +52,6 @@ std::string band_of(const std::string& band_field, double frequency_mhz) {
     return band;
 }
 
-// QSO_DATE YYYYMMDD with TIME_ON HHMM or HHMMSS; nothing when they are no valid time.
-std::optional<OleDateTime> qso_time(std::string_view date, std::string_view time) {
-    if (date.size() != 8 || (time.size() != 4 && time.size() != 6))
-        return std::nullopt;
-    auto year = fixed_digits(date.substr(0, 4), 4);
-    auto month = fixed_digits(date.substr(4, 2), 2);
-    auto day = fixed_digits(date.substr(6, 2), 2);
-    auto hour = fixed_digits(time.substr(0, 2), 2);
-    auto minute = fixed_digits(time.substr(2, 2), 2);
-    std::optional<int> second = time.size() == 6 ? fixed_digits(time.substr(4, 2), 2) : 0;
-    if (!year || !month || !day || !hour || !minute || !second)
-        return std::nullopt;
-    return valid_time(*year, *month, *day, *hour, *minute, *second);
-}
-
 }  // namespace
 
 ContestLogFile read_adif_log(std::string_view text) {
@@ -92,7 +77,7 @@ ContestLogFile read_adif_log(std::string_view text) {
         }
         const std::string date = value_of(record, {"qso_date"});
         const std::string time_on = value_of(record, {"time_on"});
-        std::optional<OleDateTime> time = qso_time(date, time_on);
+        std::optional<OleDateTime> time = time_of_digits(date, time_on);
         if (!time) {
             skip(date.empty()      ? "no QSO_DATE"
                  : time_on.empty() ? "no TIME_ON"

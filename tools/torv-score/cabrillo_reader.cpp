@@ -78,14 +78,10 @@ std::string host_mode(std::string_view abbreviation) {
 std::optional<OleDateTime> qso_time(std::string_view date, std::string_view time) {
     if (date.size() != 10 || date[4] != '-' || date[7] != '-' || time.size() != 4)
         return std::nullopt;
-    auto year = fixed_digits(date.substr(0, 4), 4);
-    auto month = fixed_digits(date.substr(5, 2), 2);
-    auto day = fixed_digits(date.substr(8, 2), 2);
-    auto hour = fixed_digits(time.substr(0, 2), 2);
-    auto minute = fixed_digits(time.substr(2, 2), 2);
-    if (!year || !month || !day || !hour || !minute)
-        return std::nullopt;
-    return valid_time(*year, *month, *day, *hour, *minute, 0);
+    std::string digits(date.substr(0, 4));
+    digits += date.substr(5, 2);
+    digits += date.substr(8, 2);
+    return time_of_digits(digits, time);
 }
 
 // The QSO of the value after "QSO:", or the reason it cannot be read.

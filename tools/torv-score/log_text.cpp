@@ -16,6 +16,9 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+namespace {
+
+// The value of a text of exactly `width` decimal digits.
 std::optional<int> fixed_digits(std::string_view text, std::size_t width) {
     if (text.size() != width)
         return std::nullopt;
@@ -27,6 +30,8 @@ std::optional<int> fixed_digits(std::string_view text, std::size_t width) {
     }
     return value;
 }
+
+}  // namespace
 
 unsigned frequency_hz_of(std::string_view text, double unit, double& as_mhz) {
     as_mhz = std::numeric_limits<double>::quiet_NaN();
@@ -44,12 +49,21 @@ unsigned frequency_hz_of(std::string_view text, double unit, double& as_mhz) {
     return static_cast<unsigned>(hz);
 }
 
-std::optional<OleDateTime> valid_time(int year, int month, int day, int hour, int minute,
-                                      int second) {
-    OleDateTime time = OleDateTime::from_fields(year, month, day, hour, minute, second);
-    if (!time.is_valid())
+std::optional<OleDateTime> time_of_digits(std::string_view date, std::string_view time) {
+    if (date.size() != 8 || (time.size() != 4 && time.size() != 6))
         return std::nullopt;
-    return time;
+    auto year = fixed_digits(date.substr(0, 4), 4);
+    auto month = fixed_digits(date.substr(4, 2), 2);
+    auto day = fixed_digits(date.substr(6, 2), 2);
+    auto hour = fixed_digits(time.substr(0, 2), 2);
+    auto minute = fixed_digits(time.substr(2, 2), 2);
+    std::optional<int> second = time.size() == 6 ? fixed_digits(time.substr(4, 2), 2) : 0;
+    if (!year || !month || !day || !hour || !minute || !second)
+        return std::nullopt;
+    OleDateTime value = OleDateTime::from_fields(*year, *month, *day, *hour, *minute, *second);
+    if (!value.is_valid())
+        return std::nullopt;
+    return value;
 }
 
 std::string shown(std::string_view text) {
