@@ -24,8 +24,9 @@ std::string adif_qso(const std::string& call, const std::string& time, const std
         return "<" + name + ":" + std::to_string(value.size()) + ">" + value + " ";
     };
     return field("CALL", call) + field("QSO_DATE", "20260314") + field("TIME_ON", time) +
-           field("BAND", band) + field("MODE", mode) + field("RST_SENT", "599") +
-           field("RST_RCVD", "599") + field("STX_STRING", "001") + field("SRX_STRING", received) +
+           field("BAND", band) + field("FREQ", band == "20m" ? "14.025" : "14.030") +
+           field("MODE", mode) + field("RST_SENT", "599") + field("RST_RCVD", "599") +
+           field("STX_STRING", "001") + field("SRX_STRING", received) +
            field("STATION_CALLSIGN", "IK2TRV") + "<EOR>\n";
 }
 
@@ -33,10 +34,6 @@ std::string adif_qso(const std::string& call, const std::string& time, const std
 // Italy) and one with an ICAO code (10 points, one multiplier).
 const std::string kSmallLog = kAdifHeader + adif_qso("DL1ABC", "1200", "20m", "CW", "5") +
                               adif_qso("W1AW", "1210", "20M", "CW", "LIRF");
-
-std::string result_table(const std::string& result) {
-    return result.substr(0, result.find("Last QSO points"));
-}
 
 class TorvScore : public ::testing::Test {
   protected:
@@ -150,7 +147,8 @@ TEST_F(TorvScore, HtmlFormIsThePlugInsHtmlResult) {
 TEST_F(TorvScore, CabrilloFileHoldsTheHeaderOptionsAndEveryQso) {
     ScorerRun scored =
         run("--cabrillo --name 'Test Operator' --category-operator MULTI-OP "
-            "--soapbox $'first line\\nsecond line' -o out -",
+            "--soapbox " +
+                quoted("first line\nsecond line") + " -o out -",
             kSmallLog);
     ASSERT_EQ(scored.status, 0) << scored.err;
     EXPECT_THAT(scored.err,

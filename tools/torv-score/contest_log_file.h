@@ -34,4 +34,6 @@ struct ContestLogFile {
     std::string own_call;  // the log's own call: Cabrillo CALLSIGN, or the first QSO's
     // The Cabrillo header lines as tag and value, in file order (empty for ADIF).
     std::vector<std::pair<std::string, std::string>> header;
+    // What was wrong outside any record (a broken ADIF header), for a person.
+    std::vector<std::string> warnings;
 };

@@ -192,10 +192,8 @@ int run(const ScorerOptions& options) {
     ProgressBar bar(stderr, "Scoring");
     const bool show_progress =
         options.progress && isatty(STDERR_FILENO) && log.qsos.size() >= kProgressFrom;
-    ScoringRequest request{log, own, countries, start, end};
-    request.html = options.html;
-    request.cabrillo = options.cabrillo;
-    request.header = options.header;
+    ScoringRequest request{
+        log, own, countries, start, end, options.html, options.cabrillo, options.header, {}};
     if (show_progress)
         request.progress = [&bar](std::size_t done, std::size_t total) { bar.update(done, total); };
     ScoringOutcome outcome = score_log(request);

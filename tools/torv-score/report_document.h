@@ -26,7 +26,8 @@ std::string report_document(const ReportInput& input);
 
 // QSOs that count (no dupes) per hour from the first hour of the period, per band slot.
 struct HourlyCounts {
-    OleDateTime first_hour;  // the start of hour 0, null when there is nothing to chart
+    OleDateTime first_hour =
+        OleDateTime::null();  // the start of hour 0, null when there is nothing to chart
     std::vector<std::vector<int>> by_band;  // [band slot][hour]
     std::size_t outside = 0;                // QSOs with no valid time or beyond the chart
 };
