@@ -61,7 +61,8 @@ if (parsed.records.length !== qsos) {
     process.exit(1);
 }
 
-fs.rmSync(folder, { recursive: true, force: true });
+if (!process.env.KEEP_LOG) fs.rmSync(folder, { recursive: true, force: true });
+else console.log(`log kept: ${logFile}`);
 console.log(`${qsos} QSOs, ${(text.length / 1e6).toFixed(1)} MB`);
 console.log(`torv-score (read, resolve countries, score, result): ${scorerSeconds.toFixed(3)} s`);
 console.log(`adif-parser-ts (read and parse only):                ${parserSeconds.toFixed(3)} s`);

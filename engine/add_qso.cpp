@@ -50,11 +50,6 @@ CInfo make_record(const QsoArgs& args, const std::string& band, const std::strin
     return record;
 }
 
-bool is_dupe_of(const CInfo& earlier, const CInfo& record) {
-    return equals_ignoring_case(earlier.worked_call, record.worked_call) &&
-           earlier.band == record.band && earlier.mode_class == record.mode_class;
-}
-
 BadQsoFields report_fields(const QsoArgs& args) {
     BadQsoFields fields;
     fields.frequency_hz = args.frequency_hz;
@@ -86,12 +81,12 @@ std::optional<BadQsoReason> store_qso(SessionState& state, const QsoArgs& args) 
         bands.push_back(*band);
 
     CInfo record = make_record(args, *band, *mode);
-    bool dupe = std::any_of(state.log.begin(), state.log.end(),
-                            [&](const CInfo& earlier) { return is_dupe_of(earlier, record); });
+    bool dupe = state.dupe_index.contains(record);
     if (dupe) {
         record.not_counted = 1;
         record.dupe = 1;
     }
+    state.dupe_index.add(record);
     state.log.push_back(std::move(record));
     if (dupe)
         return BadQsoReason::dupe;

@@ -60,6 +60,7 @@ int ResetStats(CTestApp& app, const SessionStartArgs& args) {
         session->contest_end_text = args.contest_end.Format("%d.%m.%Y");
         LookUpHostVersion(app.files(), args.host_folder, session->host_version);
         session->log.clear();
+        session->dupe_index.clear();
         session->worked_bands.clear();
         session->own_country = args.own_country;
         session->own_continent = args.own_continent;

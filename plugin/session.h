@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "engine/contest_rules.h"
+#include "engine/dupe_index.h"
 #include "engine/qso_record.h"
 
 using StringList = std::vector<std::string>;
 
 struct SessionState {
     ContestLog log;
+    DupeIndex dupe_index;     // follows every change of the log
     StringList worked_bands;  // band texts of stored QSOs, each once
     // Six rows (band slots) of five cells: band, CW, SSB, DIGI, ICAO/NR.
     std::array<std::array<std::string, 5>, kBandSlotCount> previous_qso_grid;

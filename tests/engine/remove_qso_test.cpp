@@ -71,6 +71,28 @@ TEST_F(RemoveQsoTest, TakesOutTheFirstRecordOfCallBandClassAndTime) {
     }
 }
 
+// A QSO is a dupe only while the log still holds an earlier one of its call, band and class.
+TEST_F(RemoveQsoTest, ARemovedQsoNoLongerMakesTheNextOneADupe) {
+    const OleDateTime t1342 = at(2008, 2, 2, 13, 42), t1350 = at(2008, 2, 2, 13, 50);
+    auto last_is_dupe = [&] { return t.state().log.back().dupe == 1; };
+    t.add(qso("XX1ABC", "20m", "CW", t1342));
+    t.add(qso("XX1ABC", "20m", "CW", t1350));
+    EXPECT_TRUE(last_is_dupe());
+
+    t.remove(qso("xx1abc", "20m", "CW", t1350));
+    t.add(qso("XX1ABC", "20m", "CW", t1350));
+    EXPECT_TRUE(last_is_dupe()) << "the first record is still there";
+
+    t.remove(qso("XX1ABC", "20m", "CW", t1342));
+    t.remove(qso("XX1ABC", "20m", "CW", t1350));
+    t.add(qso("XX1ABC", "20m", "CW", t1350));
+    EXPECT_FALSE(last_is_dupe());
+
+    t.start();
+    t.add(qso("XX1ABC", "20m", "CW", t1350));
+    EXPECT_FALSE(last_is_dupe()) << "a new session starts with no earlier QSO";
+}
+
 TEST_F(RemoveQsoTest, NullTimesMatchEachOtherButInvalidTimesMatchNothing) {
     const OleDateTime invalid(39480.5, OleDateTime::Status::invalid);
     t.add(qso("XX1ABC", "20m", "CW", invalid));

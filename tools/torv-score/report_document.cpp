@@ -160,7 +160,7 @@ std::string chart_section(const HourlyCounts& counts) {
     for (double value = 0; value <= top + 0.5; value += step) {
         double y = y_of(value);
         html += "<line x1=\"" + fixed(left) + "\" y1=\"" + fixed(y) + "\" x2=\"" +
-                fixed(width - right) + "\" y2=\"" + fixed(y) + "\" class=\"grid\"/>\n";
+                fixed(width - right) + "\" y2=\"" + fixed(y) + "\" stroke=\"#bbb\"/>\n";
         html += "<text x=\"" + fixed(left - 4) + "\" y=\"" + fixed(y + 4) +
                 "\" text-anchor=\"end\">" + number(std::llround(value)) + "</text>\n";
     }
@@ -203,7 +203,7 @@ const char kStyle[] =
     "table{border-collapse:collapse;margin:0.5em 0}"
     "th,td{border:1px solid #000;padding:2px 8px;text-align:center;vertical-align:top}"
     "caption{font-weight:bold;text-align:left}dt{font-weight:bold;float:left;width:7em}"
-    "dd{margin-left:7em}svg text{font-size:11px}line.grid{stroke:#bbb;stroke-width:1}"
+    "dd{margin-left:7em}svg text{font-size:11px}"
     ".key{display:inline-block;width:0.9em;height:0.9em;margin:0 0.2em 0 0.6em}";
 
 }  // namespace
