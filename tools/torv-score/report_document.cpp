@@ -103,8 +103,11 @@ std::string multiplier_section(const ScoreSheet& sheet) {
             std::vector<std::string> sorted = keys;
             std::sort(sorted.begin(), sorted.end());
             std::string codes;
-            for (const std::string& key : sorted)
-                codes += (codes.empty() ? "" : " ") + html_text(key);
+            for (const std::string& key : sorted) {
+                if (!codes.empty())
+                    codes += ' ';
+                codes += html_text(key);
+            }
             html += "<td><strong>" + number(static_cast<long long>(keys.size())) + "</strong>" +
                     (codes.empty() ? "" : "<br><small>" + codes + "</small>") + "</td>";
         }
