@@ -97,6 +97,15 @@ TEST_F(TorvScore, RecordsThatCannotBeReadAreNamedAndCounted) {
     EXPECT_THAT(scored.out, HasSubstr("Score = 12 *  1 = 12 \n"));
 }
 
+TEST_F(TorvScore, ABrokenHeaderIsToldAndTheRecordsAreScored) {
+    std::string log = kSmallLog;
+    log.replace(log.find("<ADIF_VER:5>"), 12, "<ADIF_VER:x>");
+    ScorerRun scored = run("-", log);
+    EXPECT_EQ(scored.status, 0) << scored.err;
+    EXPECT_THAT(scored.err, HasSubstr("ADIF header: "));
+    EXPECT_THAT(scored.out, HasSubstr("Score = 12 *  1 = 12 \n"));
+}
+
 TEST_F(TorvScore, BadCommandLinesAndUnreadableFilesEndWithAMessage) {
     folder.write("log.adi", kSmallLog);
     folder.write("nocall.adi", kAdifHeader +

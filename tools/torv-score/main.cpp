@@ -209,6 +209,8 @@ int run(const ScorerOptions& options) {
               << "); the plug-in stored " << outcome.qsos_accepted << ". Own station " << own.call
               << " (" << own.country << ", " << own.continent << "). ICAO list: " << icao_source
               << ".\n";
+    for (const std::string& warning : log.warnings)
+        std::cerr << warning << '\n';
     for (const SkippedRecord& skipped : log.skipped)
         std::cerr << "Record " << skipped.record_number << " skipped: " << skipped.reason << '\n';
     if (!log.skipped.empty())
