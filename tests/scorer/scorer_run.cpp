@@ -3,21 +3,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
-
-namespace fs = std::filesystem;
-
-namespace {
-
-std::string read_file(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-}  // namespace
 
 std::string quoted(const std::string& text) {
     std::string out = "'";
@@ -30,18 +15,17 @@ std::string sample_log_path() {
     return std::string(TORV_SCORE_SOURCE_DIR) + "/data/sample/torv-sample.adi";
 }
 
-ScorerRun run_torv_score(const fs::path& folder, const std::string& args,
+ScorerRun run_torv_score(const TempFolder& folder, const std::string& args,
                          const std::string& input) {
-    const fs::path in = folder / "stdin.txt", out = folder / "stdout.txt",
-                   err = folder / "stderr.txt";
-    std::ofstream(in, std::ios::binary) << input;
-    std::string command = "cd " + quoted(folder.string()) + " && " + quoted(TORV_SCORE_PROGRAM) +
-                          " " + args + " <" + quoted(in.string()) + " >" + quoted(out.string()) +
-                          " 2>" + quoted(err.string());
+    folder.write("stdin.txt", input);
+    // The program runs in the folder, so the captured files are named relative to it.
+    std::string command = "cd " + quoted(folder.path().string()) + " && " +
+                          quoted(TORV_SCORE_PROGRAM) + " " + args +
+                          " <stdin.txt >stdout.txt 2>stderr.txt";
     int raw = std::system(command.c_str());
     ScorerRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = read_file(out);
-    run.err = read_file(err);
+    run.out = folder.read("stdout.txt");
+    run.err = folder.read("stderr.txt");
     return run;
 }

@@ -39,7 +39,7 @@ class TorvScore : public ::testing::Test {
   protected:
     TempFolder folder;
     ScorerRun run(const std::string& args, const std::string& input = "") {
-        return run_torv_score(folder.path(), args, input);
+        return run_torv_score(folder, args, input);
     }
 };
 

@@ -192,8 +192,16 @@ int run(const ScorerOptions& options) {
     ProgressBar bar(stderr, "Scoring");
     const bool show_progress =
         options.progress && isatty(STDERR_FILENO) && log.qsos.size() >= kProgressFrom;
-    ScoringRequest request{
-        log, own, countries, start, end, options.html, options.cabrillo, options.header, {}};
+    ScoringRequest request{.log = log,
+                           .own = own,
+                           .countries = countries,
+                           .contest_start = start,
+                           .contest_end = end,
+                           .html = options.html,
+                           .cabrillo = options.cabrillo,
+                           .report = options.report_file.has_value(),
+                           .header = options.header,
+                           .progress = {}};
     if (show_progress)
         request.progress = [&bar](std::size_t done, std::size_t total) { bar.update(done, total); };
     ScoringOutcome outcome = score_log(request);

@@ -2,51 +2,23 @@
 
 #include <algorithm>
 
-namespace {
+#include "tools/torv-score/header_options.h"
 
-const std::vector<std::string> kHeaderOptions{
-    "category-operator",
-    "category-mode",
-    "category-overlay",
-    "category-transmitter",
-    "category-station",
-    "category-power",
-    "category-band",
-    "category-time",
-    "operators",
-    "club",
-    "name",
-    "address",
-    "address-city",
-    "address-postalcode",
-    "address-country",
-    "email",
-    "soapbox",
-    "offtime",
-};
+namespace {
 
 struct ValueOption {
     const char* long_name;
-    const char* short_name;
     std::optional<std::string> ScorerOptions::*field;
 };
 
 const ValueOption kValueOptions[] = {
-    {"--report", nullptr, &ScorerOptions::report_file},
-    {"--icao", nullptr, &ScorerOptions::icao_file},
-    {"--cty", nullptr, &ScorerOptions::country_file},
-    {"--call", nullptr, &ScorerOptions::own_call},
-    {"--country", nullptr, &ScorerOptions::own_country},
-    {"--continent", nullptr, &ScorerOptions::own_continent},
-    {"--start", nullptr, &ScorerOptions::contest_start},
-    {"--end", nullptr, &ScorerOptions::contest_end},
+    {"--report", &ScorerOptions::report_file},  {"--icao", &ScorerOptions::icao_file},
+    {"--cty", &ScorerOptions::country_file},    {"--call", &ScorerOptions::own_call},
+    {"--country", &ScorerOptions::own_country}, {"--continent", &ScorerOptions::own_continent},
+    {"--start", &ScorerOptions::contest_start}, {"--end", &ScorerOptions::contest_end},
 };
 
 }  // namespace
-
-const std::vector<std::string>& header_option_names() {
-    return kHeaderOptions;
-}
 
 std::string usage_text() {
     std::string text =
@@ -78,8 +50,8 @@ std::string usage_text() {
         "  -h, --help           show this text\n"
         "\n"
         "Cabrillo header (override the values stored in DIR/Plugins/TORV.ini):\n";
-    for (const auto& name : kHeaderOptions)
-        text += "      --" + name + " TEXT\n";
+    for (const HeaderOption& option : header_options())
+        text += std::string("      --") + option.name + " TEXT\n";
     text +=
         "\n"
         "Exit status:\n"
@@ -138,8 +110,7 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args) {
             options.*(known->field) = *text;
             continue;
         }
-        if (arg.rfind("--", 0) == 0 && std::find(kHeaderOptions.begin(), kHeaderOptions.end(),
-                                                 arg.substr(2)) != kHeaderOptions.end()) {
+        if (arg.rfind("--", 0) == 0 && find_header_option(arg.substr(2))) {
             auto text = value();
             if (!text)
                 return fail(arg + " needs a value");

@@ -37,6 +37,3 @@ struct ParsedCommandLine {
 
 ParsedCommandLine parse_command_line(const std::vector<std::string>& args);
 std::string usage_text();
-
-// The Cabrillo header options, in the order --help lists them.
-const std::vector<std::string>& header_option_names();

@@ -7,6 +7,7 @@
 #include "plugin/plugin_app.h"
 #include "plugin/user_interface.h"
 #include "results/result_text.h"
+#include "tools/torv-score/header_options.h"
 
 namespace {
 
@@ -25,18 +26,14 @@ class ScorerUserInterface : public UserInterface {
 
     bool edit_cabrillo_header(CabrilloDialogFields& fields) override {
         for (const auto& [name, value] : header_)
-            if (std::string* field = field_of(fields, name))
-                *field = multi_line(name) ? with_crlf(value) : value;
+            if (const HeaderOption* option = find_header_option(name))
+                fields.*(option->field) = option->multi_line ? with_crlf(value) : value;
         return true;
     }
 
     std::vector<std::string> messages;
 
   private:
-    static bool multi_line(const std::string& name) {
-        return name == "soapbox" || name == "offtime";
-    }
-
     // A dialog's edit box separates lines with CR LF.
     static std::string with_crlf(const std::string& text) {
         std::string out;
@@ -46,31 +43,6 @@ class ScorerUserInterface : public UserInterface {
             out += text[i];
         }
         return out;
-    }
-
-    static std::string* field_of(CabrilloDialogFields& f, const std::string& name) {
-        static const std::map<std::string, std::string CabrilloDialogFields::*> kFields{
-            {"category-operator", &CabrilloDialogFields::category_operator},
-            {"category-mode", &CabrilloDialogFields::category_mode},
-            {"category-overlay", &CabrilloDialogFields::category_overlay},
-            {"category-transmitter", &CabrilloDialogFields::category_transmitter},
-            {"category-station", &CabrilloDialogFields::category_station},
-            {"category-power", &CabrilloDialogFields::category_power},
-            {"category-band", &CabrilloDialogFields::category_band},
-            {"category-time", &CabrilloDialogFields::category_time},
-            {"operators", &CabrilloDialogFields::operators},
-            {"club", &CabrilloDialogFields::club},
-            {"name", &CabrilloDialogFields::name},
-            {"address", &CabrilloDialogFields::address},
-            {"address-city", &CabrilloDialogFields::address_city},
-            {"address-postalcode", &CabrilloDialogFields::address_postal_code},
-            {"address-country", &CabrilloDialogFields::address_country},
-            {"email", &CabrilloDialogFields::email},
-            {"soapbox", &CabrilloDialogFields::soapbox},
-            {"offtime", &CabrilloDialogFields::offtime},
-        };
-        auto found = kFields.find(name);
-        return found == kFields.end() ? nullptr : &(f.*(found->second));
     }
 
     const std::map<std::string, std::string>& header_;
@@ -146,6 +118,8 @@ ScoringOutcome score_log(const ScoringRequest& request) {
     // holds, with the rates that an export run leaves out.
     auto session = theApp().session().access();
     outcome.bad_qso_file = session->bad_qso_file;
+    if (!request.report)
+        return outcome;
     outcome.log = session->log;
     StringList bands = session->worked_bands;
     SortWorkedBands(bands);

@@ -26,6 +26,7 @@ struct ScoringRequest {
     OleDateTime contest_start, contest_end;
     bool html = false;
     bool cabrillo = false;
+    bool report = false;                        // fill in the figures for the standalone report
     std::map<std::string, std::string> header;  // Cabrillo header options by name
     std::function<void(std::size_t done, std::size_t total)> progress;
 };
@@ -37,7 +38,7 @@ struct ScoringOutcome {
     std::size_t qsos_accepted = 0;      // QSOs AddData0 stored
     std::vector<std::string> unresolved_calls;  // worked calls the country file does not know
     std::string bad_qso_file;                   // the report file, in the plug-in's folder
-    // What the plug-in holds after the result, for the standalone report.
+    // What the plug-in holds after the result, for the standalone report (only when asked).
     ContestLog log;
     ScoreSheet sheet;
     std::string contest_title;
